@@ -24,16 +24,6 @@ const std::string kOriginal = std::string("Standard ACE DB\0\x01\xff\r original\
 // Starting the engine in a fresh process takes a while under Wine.
 constexpr std::chrono::milliseconds kRunTimeout{30000};
 
-std::string Narrow(const std::wstring& text) {
-  std::string narrow;
-  for (const wchar_t c : text) {
-    if (c == L'\r') narrow += "\\r";
-    else if (c == L'\n') narrow += "\\n";
-    else narrow.push_back(c < 128 ? static_cast<char>(c) : '?');
-  }
-  return narrow;
-}
-
 // The stand-in engine DLL, loaded into the test process to call its
 // self-registration; freed when the object goes.
 class StandinLibrary {

@@ -14,6 +14,18 @@
 
 namespace e2e {
 
+// A message text made readable in a test's failure output: line breaks shown
+// as escapes, anything beyond ASCII as '?'.
+inline std::string Narrow(const std::wstring& text) {
+  std::string narrow;
+  for (const wchar_t c : text) {
+    if (c == L'\r') narrow += "\\r";
+    else if (c == L'\n') narrow += "\\n";
+    else narrow.push_back(c < 128 ? static_cast<char>(c) : '?');
+  }
+  return narrow;
+}
+
 inline const std::wstring kApplicationTitle = L"CompactAndRepair_RekodarisSM20xxAccdb";
 
 // Starts a fresh copy of the product for each test, with a clean data root, and

@@ -8,16 +8,6 @@
 namespace e2e {
 namespace {
 
-std::string Narrow(const std::wstring& text) {
-  std::string narrow;
-  for (const wchar_t c : text) {
-    if (c == L'\r') narrow += "\\r";
-    else if (c == L'\n') narrow += "\\n";
-    else narrow.push_back(c < 128 ? static_cast<char>(c) : '?');
-  }
-  return narrow;
-}
-
 class RunTest : public ProductTest {
  protected:
   // Presses the button as a user does and returns the message box that follows,
